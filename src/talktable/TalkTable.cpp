@@ -1,0 +1,72 @@
+#include "talktable/TalkTable.h"
+
+#include <cstring>
+
+namespace tw {
+
+TalkTable::TalkTable()
+    : entries_(std::make_unique<TalkEntry[]>(MaxEntries)),
+      texts_(std::make_unique<EntryText[]>(MaxEntries)),
+      marks_(std::make_unique<std::int16_t[]>(MaxEntries))
+{
+}
+
+std::string_view TalkTable::textBytes(std::uint32_t i) const
+{
+    const char* data = texts_[i].data();
+    return data ? std::string_view(data, entries_[i].textLength()) : std::string_view();
+}
+
+std::string_view TalkTable::shownText(std::uint32_t i) const
+{
+    const char* data = texts_[i].data();
+    return data ? std::string_view(data) : std::string_view();
+}
+
+void TalkTable::adopt(StagedTable&& staged)
+{
+    header_ = staged.header;
+    const std::uint32_t count = static_cast<std::uint32_t>(staged.entries.size());
+    if (count > 0)
+        std::memcpy(entries_.get(), staged.entries.data(), std::size_t(count) * EntrySize);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        texts_[i] = std::move(staged.texts[i]);
+        marks_[i] = 0;
+    }
+    loaded_ = true;
+}
+
+void TalkTable::putText(std::uint32_t i, EntryText text, const std::uint8_t lengthBytes[4])
+{
+    const std::uint32_t previous = entries_[i].textLength();
+    texts_[i] = std::move(text);
+    std::memcpy(entries_[i].TextLength, lengthBytes, 4);
+    marks_[i] = 1;
+    ShiftTextOffsets(i, entries_[i].textLength() - previous);
+}
+
+void TalkTable::ReplaceEntryText(std::uint32_t i, std::string_view text)
+{
+    if (i >= EntryCount())
+        return;
+    std::uint8_t lengthBytes[4];
+    writeLittleEndian32(lengthBytes, static_cast<std::uint32_t>(text.size()));
+    putText(i, EntryText::copyOf(text), lengthBytes);
+}
+
+void TalkTable::ImportEntryText(std::uint32_t i, const std::uint8_t lengthBytes[4], EntryText text)
+{
+    if (i >= EntryCount())
+        return;
+    putText(i, std::move(text), lengthBytes);
+}
+
+void TalkTable::ShiftTextOffsets(std::uint32_t i, std::uint32_t d)
+{
+    const std::uint32_t count = EntryCount();
+    TalkEntry* entries = entries_.get();
+    for (std::uint32_t j = i + 1; j < count && j > i; ++j)
+        entries[j].setTextOffset(entries[j].textOffset() + d);
+}
+
+} // namespace tw
