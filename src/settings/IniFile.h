@@ -25,7 +25,8 @@ public:
 
     // Replaces the key's value in place, or adds the key at the end of its section, creating the
     // section, the file and its folder when missing; every other line stays as it was. A written line
-    // takes the file's own line ending (CR LF in a new file).
+    // takes the file's own line ending (CR LF in a new file). A section, key or value that holds a
+    // line break is refused. On failure the reason is returned and the file is as it was.
     Result writeString(std::string_view section, std::string_view key, std::string_view value);
     // Decimal digits, with a leading minus sign when negative.
     Result writeInteger(std::string_view section, std::string_view key, std::int32_t value);
