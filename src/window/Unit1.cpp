@@ -5,6 +5,7 @@
 #include "window/DisplayText.h"
 #include "window/MenuEntry.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <exception>
@@ -36,11 +37,9 @@ void TForm1::bindCommands()
     };
     for (auto [command, handler] : commands)
         connect(command, &QAction::triggered, this, [this, handler = handler] { guarded([this, handler] { (this->*handler)(); }); });
-    connect(ui_.EditCopy1, &QAction::triggered, this,
-            [this] { runEditCommand(&QLineEdit::copy, &QPlainTextEdit::copy); });
-    connect(ui_.EditCut1, &QAction::triggered, this, [this] { runEditCommand(&QLineEdit::cut, &QPlainTextEdit::cut); });
-    connect(ui_.EditPaste1, &QAction::triggered, this,
-            [this] { runEditCommand(&QLineEdit::paste, &QPlainTextEdit::paste); });
+    connect(ui_.EditCopy1, &QAction::triggered, this, [this] { runEditCommand(EditCommand::Copy); });
+    connect(ui_.EditCut1, &QAction::triggered, this, [this] { runEditCommand(EditCommand::Cut); });
+    connect(ui_.EditPaste1, &QAction::triggered, this, [this] { runEditCommand(EditCommand::Paste); });
     // The commands act through their shortcuts anywhere in the window, with or without a menu.
     for (QAction* command : {ui_.FileOpen1, ui_.FileSave, ui_.FileExit, ui_.EditCopy1, ui_.EditCut1, ui_.EditPaste1,
                              ui_.EditSearch, ui_.EditNext, ui_.EditSetting, ui_.EditFont, ui_.LangEng, ui_.LangJp}) {

@@ -105,11 +105,13 @@ private:
     void afterLoad();
     QString rangeCaption() const;
     void updateEditCommands();
-    void runEditCommand(void (QLineEdit::*lineAction)(), void (QPlainTextEdit::*boxAction)());
+    enum class EditCommand { Copy, Cut, Paste };
+    void runEditCommand(EditCommand command);
 
     void applyLanguageRow(const LanguageRow& row, const std::string& value);
     void switchLanguage(QAction* chosen, QAction* other, std::int32_t number, const char* fileName);
     void setWindowFace(const QString& face);
+    void fitLabels();
     void setTextBoxSize(int points);
 
     QString text(std::string_view bytes) const;

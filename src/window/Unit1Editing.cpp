@@ -164,13 +164,25 @@ void TForm1::Button2Click()
     LoadData();
 }
 
-void TForm1::runEditCommand(void (QLineEdit::*lineAction)(), void (QPlainTextEdit::*boxAction)())
+void TForm1::runEditCommand(EditCommand command)
 {
     QWidget* focused = QApplication::focusWidget();
-    if (focused == ui_.Edit2)
-        (ui_.Edit2->*lineAction)();
-    else if (focused == ui_.Memo1)
-        guarded([&] { (ui_.Memo1->*boxAction)(); });
+    if (focused == ui_.Edit2) {
+        switch (command) {
+        case EditCommand::Copy: ui_.Edit2->copy(); break;
+        case EditCommand::Cut: ui_.Edit2->cut(); break;
+        case EditCommand::Paste: ui_.Edit2->paste(); break;
+        }
+    } else if (focused == ui_.Memo1) {
+        // A cut or paste in the text box is a change of it, stored like typing.
+        guarded([&] {
+            switch (command) {
+            case EditCommand::Copy: ui_.Memo1->copy(); break;
+            case EditCommand::Cut: ui_.Memo1->cut(); break;
+            case EditCommand::Paste: ui_.Memo1->paste(); break;
+            }
+        });
+    }
 }
 
 void TForm1::updateEditCommands()

@@ -24,8 +24,10 @@ void TForm1::applyLanguageRow(const LanguageRow& row, const std::string& value)
             setWindowFace(text(value));
         break;
     case LanguageTargetKind::ControlText:
-        if (auto* label = findChild<QLabel*>(name))
+        if (auto* label = findChild<QLabel*>(name)) {
             label->setText(text(value));
+            label->adjustSize();
+        }
         else if (auto* button = findChild<QAbstractButton*>(name))
             button->setText(text(value));
         break;
@@ -91,6 +93,14 @@ void TForm1::setWindowFace(const QString& face)
     QFont windowFont = font();
     windowFont.setFamily(face);
     setFont(windowFont);
+    fitLabels();
+}
+
+void TForm1::fitLabels()
+{
+    // Labels take the size of their text, whatever face stands in for the one asked for.
+    for (QLabel* label : {ui_.Label1, ui_.Label2, ui_.Label3})
+        label->adjustSize();
 }
 
 void TForm1::setTextBoxSize(int points)
