@@ -6,10 +6,38 @@
 #include "window/Unit1.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <memory>
 
 namespace tw::testing {
+
+// Records the caption and the text of every busy notice at the moment it is painted.
+class NoticeSpy : public QObject {
+public:
+    QStringList notices;
+
+    NoticeSpy() { qApp->installEventFilter(this); }
+    ~NoticeSpy() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* label = qobject_cast<QLabel*>(watched);
+            if (label && label != lastLabel_ && label->parentWidget() &&
+                label->parentWidget()->objectName() == "BusyNotice") {
+                lastLabel_ = label;
+                notices << label->parentWidget()->windowTitle() + " | " + label->text();
+            }
+        }
+        return false;
+    }
+
+private:
+    QPointer<QLabel> lastLabel_;
+};
 
 // A program folder of the test's own, with its settings file and a dialog.tlk made by the test,
 // and the real main window built over it with scripted boxes.
@@ -17,6 +45,7 @@ class WindowFixture {
 public:
     TempFolder folder;
     ScriptedPrompts prompts;
+    NoticeSpy busyNotices;
     std::unique_ptr<TForm1> window;
 
     std::string settingsPath() const { return folder / "talkwarden.INI"; }
