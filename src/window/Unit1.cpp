@@ -70,8 +70,10 @@ void TForm1::bindToolButtons()
         {ui_.ToolButton5, ui_.EditCopy1}, {ui_.ToolButton6, ui_.EditCut1},    {ui_.ToolButton7, ui_.EditPaste1},
         {ui_.ToolButton9, ui_.EditSearch}, {ui_.ToolButton10, ui_.EditNext}, {ui_.ToolButton12, ui_.EditSetting},
     };
-    for (auto [button, command] : buttons)
+    for (auto [button, command] : buttons) {
         button->setDefaultAction(command);
+        button->installEventFilter(this);
+    }
 }
 
 void TForm1::bindControls()
@@ -189,6 +191,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         ui_.ToolBar1->setGeometry(0, 0, client.width(), ui_.ToolBar1->height());
         ui_.StatusBar1->setGeometry(0, client.height() - ui_.StatusBar1->height(), client.width(),
                                     ui_.StatusBar1->height());
+    }
+    if (event->type() == QEvent::ToolTip) {
+        // A command whose hint a language file emptied shows no tooltip at all.
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && button->defaultAction() && button->defaultAction()->property(EmptyHintProperty).toBool())
+            return true;
     }
     if (watched == ui_.Edit2 && event->type() == QEvent::KeyPress) {
         bool swallowed = false;

@@ -78,6 +78,7 @@ public:
     void SetLang();
     void SearchString();
 
+    static constexpr const char* EmptyHintProperty = "emptyHint";
     static constexpr int FrameWidth = 8;
     static constexpr int FrameHeight = 46;
 

@@ -40,8 +40,11 @@ void TForm1::applyLanguageRow(const LanguageRow& row, const std::string& value)
             command->setText(text(value));
         break;
     case LanguageTargetKind::CommandHint:
-        if (auto* command = findChild<QAction*>(name))
+        if (auto* command = findChild<QAction*>(name)) {
             command->setToolTip(text(value));
+            // Qt falls back to the caption for an empty tooltip; the tool bar needs to know it is empty.
+            command->setProperty(EmptyHintProperty, value.empty());
+        }
         break;
     case LanguageTargetKind::Message:
         if (auto key = MessageTexts::keyNamed(row.target))
