@@ -1,0 +1,148 @@
+#include "text/Search.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string.h> // memmem
+
+namespace tw {
+namespace {
+
+// A buffer that only grows, reused for every entry of one search.
+class LowerCaseBuffer {
+public:
+    LowerCaseBuffer() : bytes_(std::make_unique_for_overwrite<char[]>(InitialCapacity)) {}
+
+    // `length` bytes of `text`, lower-cased.
+    const char* lowered(const CodePage& codePage, const char* text, std::size_t length)
+    {
+        if (length > capacity_) {
+            capacity_ = std::max(length, 2 * capacity_);
+            bytes_ = std::make_unique_for_overwrite<char[]>(capacity_);
+        }
+        if (length > 0) {
+            std::memcpy(bytes_.get(), text, length);
+            codePage.lowerInPlace(bytes_.get(), length);
+        }
+        return bytes_.get();
+    }
+
+private:
+    static constexpr std::size_t InitialCapacity = 4096;
+    std::unique_ptr<char[]> bytes_;
+    std::size_t capacity_ = InitialCapacity;
+};
+
+// One entry's bytes as held: its TextLength bytes and the NUL after them. What the search sees
+// ends at the first NUL.
+struct HeldText {
+    const char* bytes;
+    std::size_t length;
+};
+
+HeldText heldText(const TalkTable& table, std::uint32_t i)
+{
+    const char* bytes = table.text(i).data();
+    if (!bytes)
+        return {"", 0};
+    return {bytes, table.entry(i).textLength()};
+}
+
+// Whether the text can be seen as exactly `length` bytes: it holds that many and a NUL follows them.
+// A NUL among them is caught by the comparison, since the query holds none. Costs one byte read,
+// not a scan of the text.
+bool endsAt(const HeldText& text, std::size_t length)
+{
+    return text.length >= length && text.bytes[length] == '\0';
+}
+
+bool sameBytes(const char* a, const char* b, std::size_t length)
+{
+    return length == 0 || std::memcmp(a, b, length) == 0;
+}
+
+// Whether a copy of `query` (no NUL in it, not empty) begins on a character boundary of `text`
+// before its first NUL. Looks for the first copy from the start and on from the next byte after
+// one that begins inside a character.
+bool occursIn(const CodePage& codePage, const char* text, std::size_t length, std::string_view query)
+{
+    std::size_t from = 0;
+    while (length - from >= query.size()) {
+        const void* found = memmem(text + from, length - from, query.data(), query.size());
+        if (!found)
+            return false;
+        const std::size_t position = static_cast<std::size_t>(static_cast<const char*>(found) - text);
+        if (std::memchr(text + from, '\0', position - from))
+            return false; // the copy lies past the end of what the search sees
+        if (codePage.startsCharacter(std::string_view(text, length), position))
+            return true;
+        from = position + 1;
+    }
+    return false;
+}
+
+class EntryScan {
+public:
+    EntryScan(const TalkTable& table, const CodePage& codePage, std::string_view query)
+        : table_(table), codePage_(codePage), query_(query), loweredQuery_(query)
+    {
+        codePage_.lowerInPlace(loweredQuery_.data(), loweredQuery_.size());
+    }
+
+    bool matches(std::int32_t stage, std::uint32_t i)
+    {
+        const HeldText text = heldText(table_, i);
+        switch (stage) {
+        case ExactText:
+            return endsAt(text, query_.size()) && sameBytes(text.bytes, query_.data(), query_.size());
+        case ExactTextIgnoringCase:
+            return endsAt(text, query_.size()) &&
+                   sameBytes(lowered(text, query_.size()), loweredQuery_.data(), query_.size());
+        case ContainsText:
+            return occursIn(codePage_, text.bytes, text.length, query_);
+        default:
+            return occursIn(codePage_, lowered(text, text.length), text.length, loweredQuery_);
+        }
+    }
+
+private:
+    const char* lowered(const HeldText& text, std::size_t length)
+    {
+        return buffer_.lowered(codePage_, text.bytes, length);
+    }
+
+    const TalkTable& table_;
+    const CodePage& codePage_;
+    std::string_view query_;
+    std::string loweredQuery_;
+    LowerCaseBuffer buffer_;
+};
+
+// No text that the search sees holds a NUL, and an empty query occurs in none.
+bool canMatch(std::int32_t stage, std::string_view query)
+{
+    if (query.find('\0') != std::string_view::npos)
+        return false;
+    return stage <= ExactTextIgnoringCase || !query.empty();
+}
+
+} // namespace
+
+std::optional<SearchMatch> searchEntries(const TalkTable& table, const CodePage& codePage, std::string_view query,
+                                         std::uint32_t start, std::int32_t stage)
+{
+    if (query == "0")
+        return std::nullopt;
+    EntryScan scan(table, codePage, query);
+    const std::uint32_t count = table.EntryCount();
+    for (std::int32_t k = ExactText; k <= ContainsTextIgnoringCase; ++k) {
+        if (stage > k || !canMatch(k, query))
+            continue;
+        for (std::uint32_t i = start; i < count; ++i)
+            if (scan.matches(k, i))
+                return SearchMatch {i, k};
+    }
+    return std::nullopt;
+}
+
+} // namespace tw
