@@ -94,7 +94,11 @@ std::string withKeyWritten(std::string_view file, std::string_view section, std:
     std::string_view ending = lineEndingOf(file);
     std::size_t at = place.sectionFound ? place.addAt : file.size();
     std::string added;
-    if (at > 0 && file[at - 1] != '\n')
+    // A last line that ends in a CR alone gets only its LF: another line ending after the CR
+    // would leave that CR at the end of the line's value.
+    if (at > 0 && file[at - 1] == '\r')
+        added += '\n';
+    else if (at > 0 && file[at - 1] != '\n')
         added += ending;
     if (!place.sectionFound)
         added += "[" + std::string(section) + "]" + std::string(ending);

@@ -166,6 +166,24 @@ TEST(IniFileWrite, AppendsAMissingSectionInTheFileLineEnding)
     }
 }
 
+TEST(IniFileWrite, ALastLineEndingInACrAloneKeepsItsValue)
+{
+    // Found by fuzzing: the key added after such a line put CR LF after its CR, and the line's
+    // value then read "x\r".
+    for (std::string_view before : {"[ProgramOption]\r\nLanguage=x\r", "[ProgramOption]\nLanguage=x\r"}) {
+        TempFolder folder;
+        writeFile(folder / "s.ini", before);
+        IniFile ini(folder / "s.ini");
+
+        ASSERT_TRUE(ini.writeString("ProgramOption", "Path", "v").ok());
+
+        EXPECT_EQ(ini.readString("ProgramOption", "Language", "missing"), "x");
+        EXPECT_EQ(ini.readString("ProgramOption", "Path", "missing"), "v");
+        EXPECT_EQ(readFile(ini.path()), std::string(before) + "\n" + "Path=v" +
+                                            (before.find("\r\n") != std::string_view::npos ? "\r\n" : "\n"));
+    }
+}
+
 TEST(IniFileWrite, CreatesTheFileAndItsFolders)
 {
     TempFolder folder;
