@@ -1,9 +1,10 @@
 #include "text/Search.h"
 
+#include "text/SubstringFinder.h"
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <string.h> // memmem
 
 namespace tw {
 namespace {
@@ -61,32 +62,30 @@ bool sameBytes(const char* a, const char* b, std::size_t length)
     return length == 0 || std::memcmp(a, b, length) == 0;
 }
 
-// Whether a copy of `query` (no NUL in it, not empty) begins on a character boundary of `text`
+// Whether a copy of the query (no NUL in it, not empty) begins on a character boundary of `text`
 // before its first NUL. Looks for the first copy from the start and on from the next byte after
 // one that begins inside a character.
-bool occursIn(const CodePage& codePage, const char* text, std::size_t length, std::string_view query)
+bool occursIn(const CodePage& codePage, const char* text, std::size_t length, const SubstringFinder& query)
 {
     std::size_t from = 0;
-    while (length - from >= query.size()) {
-        const void* found = memmem(text + from, length - from, query.data(), query.size());
-        if (!found)
+    for (;;) {
+        const std::size_t position = query.find(text, length, from);
+        if (position == SubstringFinder::npos)
             return false;
-        const std::size_t position = static_cast<std::size_t>(static_cast<const char*>(found) - text);
         if (std::memchr(text + from, '\0', position - from))
             return false; // the copy lies past the end of what the search sees
         if (codePage.startsCharacter(std::string_view(text, length), position))
             return true;
         from = position + 1;
     }
-    return false;
 }
 
 class EntryScan {
 public:
     EntryScan(const TalkTable& table, const CodePage& codePage, std::string_view query)
-        : table_(table), codePage_(codePage), query_(query), loweredQuery_(query)
+        : table_(table), codePage_(codePage), query_(query), loweredQuery_(loweredCopy(codePage, query)),
+          queryFinder_(query_), loweredQueryFinder_(loweredQuery_)
     {
-        codePage_.lowerInPlace(loweredQuery_.data(), loweredQuery_.size());
     }
 
     bool matches(std::int32_t stage, std::uint32_t i)
@@ -99,13 +98,20 @@ public:
             return endsAt(text, query_.size()) &&
                    sameBytes(lowered(text, query_.size()), loweredQuery_.data(), query_.size());
         case ContainsText:
-            return occursIn(codePage_, text.bytes, text.length, query_);
+            return occursIn(codePage_, text.bytes, text.length, queryFinder_);
         default:
-            return occursIn(codePage_, lowered(text, text.length), text.length, loweredQuery_);
+            return occursIn(codePage_, lowered(text, text.length), text.length, loweredQueryFinder_);
         }
     }
 
 private:
+    static std::string loweredCopy(const CodePage& codePage, std::string_view query)
+    {
+        std::string copy(query);
+        codePage.lowerInPlace(copy.data(), copy.size());
+        return copy;
+    }
+
     const char* lowered(const HeldText& text, std::size_t length)
     {
         return buffer_.lowered(codePage_, text.bytes, length);
@@ -115,6 +121,8 @@ private:
     const CodePage& codePage_;
     std::string_view query_;
     std::string loweredQuery_;
+    SubstringFinder queryFinder_;
+    SubstringFinder loweredQueryFinder_;
     LowerCaseBuffer buffer_;
 };
 

@@ -1,9 +1,11 @@
 #include "text/Search.h"
+#include "text/SubstringFinder.h"
 
 #include "support/TableBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -221,6 +223,36 @@ TEST(Search, CopiesThatBeginInsideACharacterDoNotCount)
                                                 << ::testing::PrintToString(c.text) << " "
                                                 << ::testing::PrintToString(c.query);
     }
+}
+
+TEST(SubstringFinder, FindsTheFirstCopyFromAnyStartInTextsOfEveryLength)
+{
+    // Few distinct bytes, so that copies, near misses and overlapping copies are common, and texts
+    // from empty to a few blocks of positions long, so that every way a text ends is met.
+    std::mt19937 random(16);
+    std::uniform_int_distribution<int> byte('a', 'c');
+    auto randomText = [&](std::size_t length) {
+        std::string text(length, ' ');
+        for (char& c : text)
+            c = static_cast<char>(byte(random));
+        return text;
+    };
+    for (std::size_t queryLength = 1; queryLength <= 5; ++queryLength) {
+        for (std::size_t length = 0; length <= 70; ++length) {
+            const std::string query = randomText(queryLength);
+            const std::string text = randomText(length);
+            const std::vector<char> exactBuffer(text.begin(), text.end()); // a read past it is caught
+            const SubstringFinder finder(query);
+            for (std::size_t from = 0; from <= length; ++from)
+                ASSERT_EQ(finder.find(exactBuffer.data(), length, from), std::string_view(text).find(query, from))
+                    << text << " " << query << " from " << from;
+        }
+    }
+    EXPECT_EQ(SubstringFinder("").find("abc", 3, 0), SubstringFinder::npos);
+    const std::string longQuery(40, 'x');
+    const std::string text = std::string(100, 'x') + "y";
+    EXPECT_EQ(SubstringFinder(longQuery).find(text.data(), text.size(), 30), 30u);
+    EXPECT_EQ(SubstringFinder(longQuery).find(text.data(), text.size(), 61), SubstringFinder::npos);
 }
 
 TEST(Search, SeesTheTextsAsTheTableHoldsThemNow)
