@@ -100,9 +100,14 @@ std::string withKeyWritten(std::string_view file, std::string_view section, std:
         added += '\n';
     else if (at > 0 && file[at - 1] != '\n')
         added += ending;
-    if (!place.sectionFound)
-        added += "[" + std::string(section) + "]" + std::string(ending);
-    added += keyLine + std::string(ending);
+    if (!place.sectionFound) {
+        added += '[';
+        added += section;
+        added += ']';
+        added += ending;
+    }
+    added += keyLine;
+    added += ending;
     return std::string(file.substr(0, at)) + added + std::string(file.substr(at));
 }
 
