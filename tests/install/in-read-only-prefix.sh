@@ -26,7 +26,7 @@ read -r -t 20 number <&"$display_fd"
 export DISPLAY=":$number"
 
 XDG_CONFIG_HOME=$work/config TALKWARDEN_REGISTRY=$work/none.reg TALKWARDEN_CODEPAGE=932 QT_QPA_PLATFORM=xcb \
-  "$prefix/bin/talkwarden" &
+  LSAN_OPTIONS=suppressions=$(dirname "$0")/lsan.supp "$prefix/bin/talkwarden" &
 app=$!
 started+=("$app")
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Talkwarden$' | head -n 1)
