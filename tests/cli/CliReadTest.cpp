@@ -111,9 +111,16 @@ TEST_F(CliRead, TheQueryAndPathsAreTakenInTheTerminalsCharacterSet)
     EXPECT_EQ(utf8.status, 0) << utf8.err;
     EXPECT_EQ(utf8.out, "1 1\n");
     // A terminal in the code page types both in 1252.
-    CliOutcome codePage = runCli({"search", folder / "Caf\xE9/dialog.tlk", "caf\xE9"}, CliEnvironment().with("LC_ALL", "C"));
+    CliOutcome codePage =
+        runCli({"search", folder / "Caf\xE9/dialog.tlk", "caf\xE9"}, CliEnvironment().with("LC_ALL", "C"));
     EXPECT_EQ(codePage.status, 0) << codePage.err;
     EXPECT_EQ(codePage.out, "1 1\n");
+    // In code page 932 the same UTF-8 terminal's katakana A is the Shift-JIS bytes 83 41.
+    writeFile(folder / "sjis.tlk", TableBuilder().add("none").add("\x83\x41\x83\x43").fileBytes());
+    CliOutcome shiftJis =
+        runCli({"search", folder / "sjis.tlk", "\xE3\x82\xA2"}, CliEnvironment().with("TALKWARDEN_CODEPAGE", "932"));
+    EXPECT_EQ(shiftJis.status, 0) << shiftJis.err;
+    EXPECT_EQ(shiftJis.out, "1 2\n");
     // A character that code page 1252 has no place for is refused rather than searched for as "?".
     CliOutcome unheld = runCli({"search", utf8Path, "\xE6\x97\xA5"});
     EXPECT_EQ(unheld.status, 2);
