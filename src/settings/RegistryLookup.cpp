@@ -5,6 +5,7 @@
 #include "settings/TextLines.h"
 #include "settings/WholeFile.h"
 #include "text/CodePage.h"
+#include "text/HexDigit.h"
 
 #include <algorithm>
 #include <optional>
@@ -19,17 +20,6 @@ constexpr std::string_view GameKey = "Software\\\\Microsoft\\\\Windows\\\\Curren
 constexpr std::string_view FolderValue = "Path";
 constexpr std::string_view ExpandableString = "str(2):";
 constexpr std::string_view WrongType = "Invalid data type for 'Path'";
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Decodes a quoted text of the file, starting after its opening quote, into UTF-8: \\ is a
 // backslash, \" a quote, \n a line break and \xHHHH one UTF-16 unit; any other escaped character

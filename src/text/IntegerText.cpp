@@ -1,18 +1,9 @@
 #include "text/IntegerText.h"
 
+#include "text/HexDigit.h"
+
 namespace tw {
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 std::optional<std::int32_t> parseHexadecimal(std::string_view digits)
 {

@@ -1,5 +1,5 @@
 #include "patch/PatchFile.h"
-#include "patch/PatchRecord.h"
+#include "support/PatchBytes.h"
 #include "support/TableBuilder.h"
 #include "support/TempFolder.h"
 
@@ -9,19 +9,11 @@
 namespace tw {
 namespace {
 
+using testing::patchRecord;
 using testing::readFile;
 using testing::TableBuilder;
 using testing::TempFolder;
 using testing::writeFile;
-
-std::string record(std::uint32_t entry, std::string_view text)
-{
-    std::string bytes;
-    std::uint8_t length[4];
-    writeLittleEndian32(length, static_cast<std::uint32_t>(text.size()));
-    appendPatchRecord(bytes, entry, length, text);
-    return bytes;
-}
 
 TableBuilder numbered(std::uint32_t count)
 {
@@ -33,7 +25,7 @@ TableBuilder numbered(std::uint32_t count)
 
 TEST(PatchRecord, LaysOutNumberLengthAndBytesLittleEndian)
 {
-    EXPECT_EQ(record(1234, "abc"), std::string("\xD2\x04\x00\x00\x03\x00\x00\x00" "abc", 11));
+    EXPECT_EQ(patchRecord(1234, "abc"), std::string("\xD2\x04\x00\x00\x03\x00\x00\x00" "abc", 11));
 }
 
 TEST(PatchFile, ExportWritesMarkedEntriesAscendingAndClearsTheirMarks)
@@ -47,7 +39,7 @@ TEST(PatchFile, ExportWritesMarkedEntriesAscendingAndClearsTheirMarks)
 
     ASSERT_TRUE(exportPatch(table, folder / "out.pat").ok());
 
-    EXPECT_EQ(readFile(folder / "out.pat"), record(3, "line\r\nbreak") + record(1234, "abc"));
+    EXPECT_EQ(readFile(folder / "out.pat"), patchRecord(3, "line\r\nbreak") + patchRecord(1234, "abc"));
     EXPECT_EQ(table.PatchMark(3), 0);
     EXPECT_EQ(table.PatchMark(1234), 0);
 }
@@ -86,7 +78,7 @@ TEST(PatchFile, ImportAppliesRecordsInFileOrderAndMarksThem)
     TempFolder folder;
     TalkTable table;
     numbered(4).loadInto(table); // "text 0" .. "text 3", 6 bytes each
-    writeFile(folder / "in.pat", record(2, "second") + record(1, "x") + record(1, "longer one") + record(3, ""));
+    writeFile(folder / "in.pat", patchRecord(2, "second") + patchRecord(1, "x") + patchRecord(1, "longer one") + patchRecord(3, ""));
 
     ASSERT_TRUE(importPatch(table, folder / "in.pat").ok());
 
@@ -126,16 +118,16 @@ TEST(PatchFile, ExportThenImportRestoresEveryTextByteForByte)
 
 TEST(PatchFile, RefusedFilesChangeNothing)
 {
-    const std::string good = record(0, "fine");
+    const std::string good = patchRecord(0, "fine");
     const struct {
         const char* name;
         std::string bytes;
         const char* reason;
     } cases[] = {
-        {"cut in a record's numbers", good + record(1, "ok").substr(0, 5), "cut short"},
-        {"cut in a record's text", good + record(1, "longer").substr(0, 12), "cut short"},
-        {"entry not below the count", good + record(3, "beyond"), "names entry 3"},
-        {"entry far beyond", record(0xFFFFFFFFu, ""), "names entry 4294967295"},
+        {"cut in a record's numbers", good + patchRecord(1, "ok").substr(0, 5), "cut short"},
+        {"cut in a record's text", good + patchRecord(1, "longer").substr(0, 12), "cut short"},
+        {"entry not below the count", good + patchRecord(3, "beyond"), "names entry 3"},
+        {"entry far beyond", patchRecord(0xFFFFFFFFu, ""), "names entry 4294967295"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -157,7 +149,7 @@ TEST(PatchFile, EmptyPatchIsValidAndAnEmptyTableTakesOnlyThat)
 {
     TempFolder folder;
     writeFile(folder / "empty.pat", "");
-    writeFile(folder / "one.pat", record(0, "a"));
+    writeFile(folder / "one.pat", patchRecord(0, "a"));
     TalkTable table;
 
     EXPECT_TRUE(importPatch(table, folder / "empty.pat").ok());

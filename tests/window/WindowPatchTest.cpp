@@ -1,25 +1,12 @@
 // Save PAT and Open PAT through the window.
 #include "window/WindowFixture.h"
 
-#include "patch/PatchRecord.h"
+#include "support/PatchBytes.h"
 
 #include <filesystem>
 
 using namespace tw;
 using namespace tw::testing;
-
-namespace {
-
-std::string record(std::uint32_t entry, std::string_view text)
-{
-    std::string bytes;
-    std::uint8_t length[4];
-    writeLittleEndian32(length, static_cast<std::uint32_t>(text.size()));
-    appendPatchRecord(bytes, entry, length, text);
-    return bytes;
-}
-
-} // namespace
 
 class WindowPatchTest : public QObject {
     Q_OBJECT
@@ -62,7 +49,7 @@ private slots:
         fixture->busyNotices.notices.clear();
         exportTo(fixture->folder / "out.pat");
 
-        QCOMPARE(readFile(fixture->folder / "out.pat"), record(2, "text 2?") + record(7, "text 7!"));
+        QCOMPARE(readFile(fixture->folder / "out.pat"), patchRecord(2, "text 2?") + patchRecord(7, "text 7!"));
         QVERIFY(!fixture->ui().FileSave->isEnabled());
         QCOMPARE(fixture->state().table.PatchMark(2), std::int16_t(0));
         QCOMPARE(fixture->state().Modified, 1);
@@ -79,14 +66,14 @@ private slots:
         QVERIFY(fixture->ui().FileSave->isEnabled());
         exportTo(fixture->folder / "after-write.pat");
 
-        QCOMPARE(readFile(fixture->folder / "after-write.pat"), record(3, "text 3 changed"));
+        QCOMPARE(readFile(fixture->folder / "after-write.pat"), patchRecord(3, "text 3 changed"));
     }
 
     void importAppliesRecordsInOrderAndShowsEntryZero()
     {
         openWith(numberedTable());
         fixture->jumpTo("5");
-        writeFile(fixture->folder / "in.pat", record(5, "first") + record(1, "one\r\nbreak") + record(5, "second"));
+        writeFile(fixture->folder / "in.pat", patchRecord(5, "first") + patchRecord(1, "one\r\nbreak") + patchRecord(5, "second"));
         fixture->busyNotices.notices.clear();
         importFrom(fixture->folder / "in.pat");
 
@@ -106,7 +93,7 @@ private slots:
         change("8", "+");
         exportTo(fixture->folder / "out.pat");
         QCOMPARE(readFile(fixture->folder / "out.pat"),
-                 record(1, "one\r\nbreak") + record(5, "second") + record(8, "text 8+"));
+                 patchRecord(1, "one\r\nbreak") + patchRecord(5, "second") + patchRecord(8, "text 8+"));
     }
 
     void anEmptyPatchEnablesTheCommandsAndExportsNothing()
@@ -145,9 +132,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        const std::string good = record(1, "applied?");
-        QTest::newRow("cut short") << QByteArray::fromStdString(good + record(2, "cut").substr(0, 9)) << "cut short";
-        QTest::newRow("entry beyond") << QByteArray::fromStdString(good + record(10, "beyond")) << "names entry 10";
+        const std::string good = patchRecord(1, "applied?");
+        QTest::newRow("cut short") << QByteArray::fromStdString(good + patchRecord(2, "cut").substr(0, 9)) << "cut short";
+        QTest::newRow("entry beyond") << QByteArray::fromStdString(good + patchRecord(10, "beyond")) << "names entry 10";
     }
     void refusedPatchFilesChangeNoText()
     {
@@ -176,7 +163,7 @@ private slots:
         QVERIFY(fixture->ui().FileSave->isEnabled());
 
         exportTo(fixture->folder / "retry.pat");
-        QCOMPARE(readFile(fixture->folder / "retry.pat"), record(6, "text 6!"));
+        QCOMPARE(readFile(fixture->folder / "retry.pat"), patchRecord(6, "text 6!"));
     }
 };
 
