@@ -1,6 +1,6 @@
 // Writes the seed corpus of every fuzz target into the folder it is given: one subfolder per
 // target, with small files of the shapes the readers meet, well-formed and not.
-#include "patch/PatchRecord.h"
+#include "support/PatchBytes.h"
 #include "support/TableBuilder.h"
 
 #include <cstdio>
@@ -16,15 +16,7 @@ using namespace std::string_literals;
 namespace {
 
 using Seeds = std::vector<std::pair<std::string, std::string>>;
-
-std::string record(std::uint32_t entry, std::string_view text)
-{
-    std::string bytes;
-    std::uint8_t length[4];
-    writeLittleEndian32(length, static_cast<std::uint32_t>(text.size()));
-    appendPatchRecord(bytes, entry, length, text);
-    return bytes;
-}
+using testing::patchRecord;
 
 Seeds tableSeeds()
 {
@@ -52,12 +44,12 @@ Seeds patchSeeds()
 {
     return {
         {"empty", ""},
-        {"one", record(2, "new text")},
-        {"several", record(4, "four") + record(0, "") + record(4, "again") + record(3, "a\0b"s)},
-        {"cut-in-header", record(1, "x").substr(0, 6)},
-        {"cut-in-text", record(1, "longer text").substr(0, 12)},
-        {"beyond-table", record(5, "x")},
-        {"huge-length", record(1, "").substr(0, 4) + "\xFF\xFF\xFF\xFF"s},
+        {"one", patchRecord(2, "new text")},
+        {"several", patchRecord(4, "four") + patchRecord(0, "") + patchRecord(4, "again") + patchRecord(3, "a\0b"s)},
+        {"cut-in-header", patchRecord(1, "x").substr(0, 6)},
+        {"cut-in-text", patchRecord(1, "longer text").substr(0, 12)},
+        {"beyond-table", patchRecord(5, "x")},
+        {"huge-length", patchRecord(1, "").substr(0, 4) + "\xFF\xFF\xFF\xFF"s},
     };
 }
 

@@ -1,5 +1,5 @@
 #include "CliRun.h"
-#include "patch/PatchRecord.h"
+#include "support/PatchBytes.h"
 #include "support/TableBuilder.h"
 
 #include <fcntl.h>
@@ -11,15 +11,6 @@ namespace tw::testing {
 namespace {
 
 using namespace std::string_literals;
-
-std::string record(std::uint32_t entry, std::string_view text)
-{
-    std::string bytes;
-    std::uint8_t length[4];
-    writeLittleEndian32(length, static_cast<std::uint32_t>(text.size()));
-    appendPatchRecord(bytes, entry, length, text);
-    return bytes;
-}
 
 // Two versions of one table that differ only in their texts: 1 grows, 3 shrinks to nothing,
 // 4 changes after a NUL, and the offsets after each change follow.
@@ -50,7 +41,8 @@ TEST_F(CliPatch, DiffThenApplyTurnsOldIntoNewByteForByte)
 {
     CliOutcome diff = runCli({"diff", folder / "old.tlk", folder / "new.tlk", "-o", folder / "out.pat"});
     ASSERT_EQ(diff.status, 0) << diff.err;
-    EXPECT_EQ(readFile(folder / "out.pat"), record(1, "much longer\r\nnow") + record(3, "") + record(4, "a\0c"s));
+    EXPECT_EQ(readFile(folder / "out.pat"),
+              patchRecord(1, "much longer\r\nnow") + patchRecord(3, "") + patchRecord(4, "a\0c"s));
 
     CliOutcome apply = runCli({"apply", folder / "out.pat", folder / "game"});
 
@@ -90,11 +82,11 @@ TEST_F(CliPatch, ApplyRefusesABadPatchWhole)
         std::string patch;
         const char* reason;
     };
-    const std::string good = record(1, "fine");
+    const std::string good = patchRecord(1, "fine");
     const Case cases[] = {
         {"cut short in a record's number and length", good + "\x01\x00\x00"s, "cut short"},
-        {"cut short in a text", good + record(2, "twelve bytes").substr(0, 14), "needs 12 bytes, 6 are left"},
-        {"naming an entry beyond the table", good + record(6, "x"), "names entry 6"},
+        {"cut short in a text", good + patchRecord(2, "twelve bytes").substr(0, 14), "needs 12 bytes, 6 are left"},
+        {"naming an entry beyond the table", good + patchRecord(6, "x"), "names entry 6"},
     };
     for (const Case& c : cases) {
         writeFile(folder / "bad.pat", c.patch);
@@ -108,7 +100,7 @@ TEST_F(CliPatch, ApplyRefusesABadPatchWhole)
 
 TEST_F(CliPatch, MissingFilesAreReportedAndChangeNothing)
 {
-    writeFile(folder / "good.pat", record(1, "fine"));
+    writeFile(folder / "good.pat", patchRecord(1, "fine"));
     std::filesystem::create_directory(folder / "empty");
     struct Case {
         std::vector<std::string> arguments;
@@ -135,7 +127,7 @@ TEST_F(CliPatch, MissingFilesAreReportedAndChangeNothing)
 
 TEST_F(CliPatch, ALockedTableOrPatchIsNotTouched)
 {
-    writeFile(folder / "good.pat", record(1, "fine"));
+    writeFile(folder / "good.pat", patchRecord(1, "fine"));
     for (const std::string& locked : {folder / "game/dialog.tlk", folder / "good.pat"}) {
         // Another program holding the file, as the window does while it reads or writes one.
         const int holder = ::open(locked.c_str(), O_RDONLY);
