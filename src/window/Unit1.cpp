@@ -24,7 +24,12 @@ TForm1::TForm1(const WindowEnvironment& environment, Prompts& prompts)
     runCreationSequence();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls lose the focus while they are taken down; the window must not hear of it then.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+}
 
 void TForm1::bindCommands()
 {
