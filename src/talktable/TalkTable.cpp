@@ -1,5 +1,6 @@
 #include "talktable/TalkTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tw {
@@ -19,21 +20,40 @@ std::string_view TalkTable::textBytes(std::uint32_t i) const
 
 std::string_view TalkTable::shownText(std::uint32_t i) const
 {
-    const char* data = texts_[i].data();
-    return data ? std::string_view(data) : std::string_view();
+    const std::string_view held = textBytes(i);
+    return held.substr(0, held.find('\0'));
 }
 
 void TalkTable::adopt(StagedTable&& staged)
 {
-    header_ = staged.header;
     const std::uint32_t count = static_cast<std::uint32_t>(staged.entries.size());
+    keepTextsBeyond(count);
+    header_ = staged.header;
     if (count > 0)
         std::memcpy(entries_.get(), staged.entries.data(), std::size_t(count) * EntrySize);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        texts_[i] = std::move(staged.texts[i]);
-        marks_[i] = 0;
+    if (staged.textBlock) {
+        char* at = staged.textBlock.get();
+        for (std::uint32_t i = 0; i < count; ++i) {
+            texts_[i] = EntryText::inBlock(at);
+            at += entries_[i].textLength();
+        }
+    } else {
+        for (std::uint32_t i = 0; i < count; ++i)
+            texts_[i] = std::move(staged.texts[i]);
     }
+    std::fill_n(marks_.get(), count, std::int16_t(0));
+    textBlock_ = std::move(staged.textBlock);
     loaded_ = true;
+}
+
+// The slots from `count` up to the present count keep their texts, but the block that loaded texts
+// lie in is about to go: those get buffers of their own.
+void TalkTable::keepTextsBeyond(std::uint32_t count)
+{
+    for (std::uint32_t i = count; i < EntryCount(); ++i) {
+        if (texts_[i].hasBuffer() && !texts_[i].ownsBuffer())
+            texts_[i] = EntryText::copyOf(textBytes(i));
+    }
 }
 
 void TalkTable::putText(std::uint32_t i, EntryText text, const std::uint8_t lengthBytes[4])

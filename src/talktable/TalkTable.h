@@ -12,11 +12,14 @@
 
 namespace tw {
 
-// A whole table read from a file and checked, waiting to replace what the store holds.
+// A whole table read from a file and checked, waiting to replace what the store holds. Its texts
+// are either one per entry in `texts` or, as a load leaves them, back to back in `textBlock` as in
+// the file, so that a load reads them in one piece and needs no buffer per entry.
 struct StagedTable {
     TalkHeader header {};
     std::vector<TalkEntry> entries;
     std::vector<EntryText> texts;
+    std::unique_ptr<char[]> textBlock;
 };
 
 // The in-memory talk table: the header, MaxEntries entry slots, their texts and their patch marks.
@@ -55,12 +58,14 @@ public:
     void ShiftTextOffsets(std::uint32_t i, std::uint32_t d);
 
 private:
+    void keepTextsBeyond(std::uint32_t count);
     void putText(std::uint32_t i, EntryText text, const std::uint8_t lengthBytes[4]);
 
     TalkHeader header_ {};
     std::unique_ptr<TalkEntry[]> entries_;
     std::unique_ptr<EntryText[]> texts_;
     std::unique_ptr<std::int16_t[]> marks_;
+    std::unique_ptr<char[]> textBlock_;
     bool loaded_ = false;
 };
 

@@ -2,12 +2,16 @@
 
 #include "fileio/SequentialIO.h"
 
+#include <memory>
 #include <new>
 
 namespace tw {
 namespace {
 
 constexpr std::uint32_t UnloadableLength = 0xFFFFFFFFu;
+// The header and the entry table fill the reader's buffer first; what goes beyond it, most of the
+// entry table and the texts, is read straight into place.
+constexpr std::size_t ReaderBufferSize = 64 * 1024;
 
 Result readEntries(SequentialReader& reader, StagedTable& staged, std::uint32_t count)
 {
@@ -19,10 +23,11 @@ Result readEntries(SequentialReader& reader, StagedTable& staged, std::uint32_t 
 }
 
 // Refuses lengths that cannot be held, and texts that the file is too short to contain, before
-// any buffer is obtained for them.
-Result checkTextLengths(const StagedTable& staged, std::uint64_t fileSize, const std::string& path)
+// any buffer is obtained for them; `total` is the sum of the lengths.
+Result checkTextLengths(const StagedTable& staged, std::uint64_t fileSize, const std::string& path,
+                        std::uint64_t& total)
 {
-    std::uint64_t total = 0;
+    total = 0;
     for (std::size_t i = 0; i < staged.entries.size(); ++i) {
         std::uint32_t length = staged.entries[i].textLength();
         if (length == UnloadableLength)
@@ -36,15 +41,11 @@ Result checkTextLengths(const StagedTable& staged, std::uint64_t fileSize, const
     return Result::success();
 }
 
-Result readTexts(SequentialReader& reader, StagedTable& staged)
+// The texts go into one block, back to back as in the file, in one read and straight into place.
+Result readTexts(SequentialReader& reader, StagedTable& staged, std::uint64_t textBytes)
 {
-    staged.texts.reserve(staged.entries.size());
-    for (const TalkEntry& entry : staged.entries) {
-        std::uint32_t length = entry.textLength();
-        staged.texts.push_back(EntryText::ofLength(length));
-        TW_TRY(reader.read(staged.texts.back().data(), length, "its texts"));
-    }
-    return Result::success();
+    staged.textBlock = std::make_unique_for_overwrite<char[]>(textBytes);
+    return reader.read(staged.textBlock.get(), textBytes, "its texts");
 }
 
 Result stage(const std::string& path, StagedTable& staged)
@@ -53,15 +54,16 @@ Result stage(const std::string& path, StagedTable& staged)
     TW_TRY(file.openForReading(path));
     std::uint64_t fileSize = 0;
     TW_TRY(file.size(fileSize));
-    SequentialReader reader(file);
+    SequentialReader reader(file, ReaderBufferSize);
     TW_TRY(reader.read(reinterpret_cast<char*>(&staged.header), HeaderSize, "its header"));
     std::uint32_t count = staged.header.entryCount();
     if (count > MaxEntries)
         return Result::failure("\"" + path + "\" holds " + std::to_string(count) + " entries; at most " +
                                std::to_string(MaxEntries) + " can be loaded.");
     TW_TRY(readEntries(reader, staged, count));
-    TW_TRY(checkTextLengths(staged, fileSize, path));
-    TW_TRY(readTexts(reader, staged));
+    std::uint64_t textBytes = 0;
+    TW_TRY(checkTextLengths(staged, fileSize, path, textBytes));
+    TW_TRY(readTexts(reader, staged, textBytes));
     return file.close();
 }
 
@@ -72,10 +74,11 @@ Result readTalkTable(const std::string& path, TalkTable& table)
     StagedTable staged;
     try {
         TW_TRY(stage(path, staged));
+        // Adopting can need memory too, for texts that the new table no longer covers.
+        table.adopt(std::move(staged));
     } catch (const std::bad_alloc&) {
         return Result::failure("There is not enough memory to load \"" + path + "\".");
     }
-    table.adopt(std::move(staged));
     return Result::success();
 }
 

@@ -34,8 +34,7 @@ private:
     std::size_t capacity_ = InitialCapacity;
 };
 
-// One entry's bytes as held: its TextLength bytes and the NUL after them. What the search sees
-// ends at the first NUL.
+// One entry's bytes as held: its TextLength bytes. What the search sees ends at the first NUL.
 struct HeldText {
     const char* bytes;
     std::size_t length;
@@ -49,12 +48,13 @@ HeldText heldText(const TalkTable& table, std::uint32_t i)
     return {bytes, table.entry(i).textLength()};
 }
 
-// Whether the text can be seen as exactly `length` bytes: it holds that many and a NUL follows them.
-// A NUL among them is caught by the comparison, since the query holds none. Costs one byte read,
+// Whether the text can be seen as exactly `length` bytes: it holds that many, followed by a NUL
+// unless they are all it holds (a loaded text is followed by the next one, not by a NUL). A NUL
+// among them is caught by the comparison, since the query holds none. Costs at most one byte read,
 // not a scan of the text.
 bool endsAt(const HeldText& text, std::size_t length)
 {
-    return text.length >= length && text.bytes[length] == '\0';
+    return text.length == length || (text.length > length && text.bytes[length] == '\0');
 }
 
 bool sameBytes(const char* a, const char* b, std::size_t length)
