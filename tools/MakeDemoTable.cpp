@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     tw::writeLittleEndian32(staged.header.EntryCount, count);
     tw::writeLittleEndian32(staged.header.StringsOffset, tw::HeaderSize + tw::EntrySize * count);
     std::uint32_t offset = 0;
+    std::vector<std::string> texts;
     for (const DemoEntry& demo : DemoEntries) {
         tw::TalkEntry entry {};
         const std::size_t soundLength = std::strlen(demo.sound);
@@ -67,8 +69,9 @@ int main(int argc, char** argv)
         entry.setTextLength(length);
         offset += length;
         staged.entries.push_back(entry);
-        staged.texts.push_back(tw::EntryText::copyOf(demo.text));
+        texts.emplace_back(demo.text);
     }
+    tw::fillTextBlock(staged, texts);
     tw::TalkTable table;
     table.adopt(std::move(staged));
     tw::Result written = tw::writeTalkTable(table, argv[1], std::string());

@@ -24,6 +24,17 @@ std::string_view TalkTable::shownText(std::uint32_t i) const
     return held.substr(0, held.find('\0'));
 }
 
+void fillTextBlock(StagedTable& staged, const std::vector<std::string>& texts)
+{
+    std::size_t total = 0;
+    for (const std::string& text : texts)
+        total += text.size();
+    staged.textBlock = std::make_unique_for_overwrite<char[]>(total);
+    char* at = staged.textBlock.get();
+    for (const std::string& text : texts)
+        at = std::copy(text.begin(), text.end(), at);
+}
+
 void TalkTable::adopt(StagedTable&& staged)
 {
     const std::uint32_t count = static_cast<std::uint32_t>(staged.entries.size());
@@ -31,15 +42,10 @@ void TalkTable::adopt(StagedTable&& staged)
     header_ = staged.header;
     if (count > 0)
         std::memcpy(entries_.get(), staged.entries.data(), std::size_t(count) * EntrySize);
-    if (staged.textBlock) {
-        char* at = staged.textBlock.get();
-        for (std::uint32_t i = 0; i < count; ++i) {
-            texts_[i] = EntryText::inBlock(at);
-            at += entries_[i].textLength();
-        }
-    } else {
-        for (std::uint32_t i = 0; i < count; ++i)
-            texts_[i] = std::move(staged.texts[i]);
+    char* at = staged.textBlock.get();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        texts_[i] = EntryText::inBlock(at);
+        at += entries_[i].textLength();
     }
     std::fill_n(marks_.get(), count, std::int16_t(0));
     textBlock_ = std::move(staged.textBlock);

@@ -13,14 +13,16 @@
 namespace tw {
 
 // A whole table read from a file and checked, waiting to replace what the store holds. Its texts
-// are either one per entry in `texts` or, as a load leaves them, back to back in `textBlock` as in
-// the file, so that a load reads them in one piece and needs no buffer per entry.
+// lie back to back in `textBlock` as in the file, so that a load reads them in one piece and needs
+// no buffer per entry.
 struct StagedTable {
     TalkHeader header {};
     std::vector<TalkEntry> entries;
-    std::vector<EntryText> texts;
     std::unique_ptr<char[]> textBlock;
 };
+
+// Puts `texts` back to back into the staged table's block; their lengths already stand in its entries.
+void fillTextBlock(StagedTable& staged, const std::vector<std::string>& texts);
 
 // The in-memory talk table: the header, MaxEntries entry slots, their texts and their patch marks.
 // The slots exist for the whole run; entries 0 to EntryCount() - 1 are in use.

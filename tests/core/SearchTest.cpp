@@ -178,6 +178,15 @@ TEST(Search, EachStageMatchesItsOwnKindOfText)
     }
 }
 
+TEST(Search, ATextEndsAtItsLengthWhereTheNextOneFollowsDirectly)
+{
+    // Loaded texts lie back to back: the byte after a text is the next text's first byte.
+    const auto table = tableOf({"ab", "cd", "AB", "cd"});
+    EXPECT_EQ(searchEntries(*table, windows1252(), "ab", 0, ExactText), (SearchMatch {0, ExactText}));
+    EXPECT_EQ(searchEntries(*table, windows1252(), "ab", 1, ExactText), (SearchMatch {2, ExactTextIgnoringCase}));
+    EXPECT_EQ(searchEntries(*table, windows1252(), "bc", 0, ExactText), std::nullopt);
+}
+
 TEST(Search, IgnoringCaseWorksOnTextsLongerThanAnyBefore)
 {
     std::string longText(100000, 'x');

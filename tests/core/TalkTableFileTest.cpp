@@ -114,6 +114,25 @@ TEST(TalkTableFile, FilesBeyondTheLimitsAreRefusedAndTheStoreStaysAsItWas)
     }
 }
 
+TEST(TalkTableFile, ReloadingASmallerTableKeepsWhatTheSlotsBeyondHeld)
+{
+    TempFolder folder;
+    writeFile(folder / "five.tlk", TableBuilder().add("zero").add("one").add("two").add("three").add("four").fileBytes());
+    writeFile(folder / "two.tlk", TableBuilder().add("new zero").add("new one").fileBytes());
+    TalkTable table;
+    ASSERT_TRUE(readTalkTable(folder / "five.tlk", table).ok());
+    table.ReplaceEntryText(4, "typed");
+
+    ASSERT_TRUE(readTalkTable(folder / "two.tlk", table).ok());
+
+    EXPECT_EQ(table.EntryCount(), 2u);
+    EXPECT_EQ(table.shownText(1), "new one");
+    EXPECT_EQ(table.shownText(2), "two");
+    EXPECT_EQ(table.shownText(3), "three");
+    EXPECT_EQ(table.shownText(4), "typed");
+    EXPECT_EQ(table.PatchMark(4), 1);
+}
+
 TEST(TalkTableFile, MissingFileIsReported)
 {
     TempFolder folder;

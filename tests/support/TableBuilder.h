@@ -42,8 +42,8 @@ struct TableBuilder {
             entry.setTextLength(static_cast<std::uint32_t>(texts[i].size()));
             offset += static_cast<std::uint32_t>(texts[i].size());
             table.entries.push_back(entry);
-            table.texts.push_back(EntryText::copyOf(texts[i]));
         }
+        fillTextBlock(table, texts);
         return table;
     }
 
