@@ -10,17 +10,7 @@
 namespace tw {
 namespace {
 
-using testing::TableBuilder;
-
-std::unique_ptr<TalkTable> tableOf(const std::vector<std::string>& texts)
-{
-    auto table = std::make_unique<TalkTable>();
-    TableBuilder builder;
-    for (const std::string& text : texts)
-        builder.add(text);
-    builder.loadInto(*table);
-    return table;
-}
+using testing::tableOf;
 
 std::vector<int> marks(const TalkTable& table)
 {

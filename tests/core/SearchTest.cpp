@@ -24,19 +24,9 @@ static bool operator==(const SearchMatch& a, const SearchMatch& b)
 
 namespace {
 
-using testing::TableBuilder;
+using testing::tableOf;
 
 const CodePage& windows1252() { return codePage(CodePageId::Windows1252); }
-
-std::unique_ptr<TalkTable> tableOf(const std::vector<std::string>& texts)
-{
-    auto table = std::make_unique<TalkTable>();
-    TableBuilder builder;
-    for (const std::string& text : texts)
-        builder.add(text);
-    builder.loadInto(*table);
-    return table;
-}
 
 // A Search from `current` followed by Search Next until nothing is found, as the window runs them:
 // every match becomes the current entry and its stage the remembered one. A search that went

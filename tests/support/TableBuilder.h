@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,5 +62,15 @@ struct TableBuilder {
         return bytes;
     }
 };
+
+// A store of its own holding `texts`, as if it had been loaded.
+inline std::unique_ptr<TalkTable> tableOf(const std::vector<std::string>& texts)
+{
+    auto table = std::make_unique<TalkTable>();
+    TableBuilder builder;
+    builder.texts = texts;
+    builder.loadInto(*table);
+    return table;
+}
 
 } // namespace tw::testing
