@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -25,8 +24,7 @@ public:
         return *this;
     }
 
-    // A buffer of `length` + 1 bytes whose last byte is NUL, for the caller to fill.
-    static EntryText ofLength(std::uint32_t length);
+    // A buffer of its own holding `bytes` and one NUL after them.
     static EntryText copyOf(std::string_view bytes);
     // The text at `bytes`, which lie in a block that outlives it.
     static EntryText inBlock(char* bytes)
@@ -39,7 +37,6 @@ public:
     bool hasBuffer() const { return data_ != nullptr; }
     // False for a text that lies in a table's block.
     bool ownsBuffer() const { return owned_ != nullptr; }
-    char* data() { return data_; }
     const char* data() const { return data_; }
 
 private:

@@ -93,7 +93,11 @@ void TForm1::bindControls()
     connect(ui_.Edit2, &QLineEdit::selectionChanged, this, &TForm1::updateEditCommands);
     connect(ui_.Memo1, &QPlainTextEdit::selectionChanged, this, &TForm1::updateEditCommands);
     connect(qApp, &QApplication::focusChanged, this, &TForm1::updateEditCommands);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TForm1::updateEditCommands);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        clipboardHasText_ = !QGuiApplication::clipboard()->text().isEmpty();
+        updateEditCommands();
+    });
+    clipboardHasText_ = !QGuiApplication::clipboard()->text().isEmpty();
     ui_.Memo1->setReadOnly(true);
     ui_.Edit2->setFocus();
     updateEditCommands();

@@ -128,6 +128,9 @@ private:
     const CodePage& codePage_;
     Prompts& prompts_;
     ProgramState state_;
+    // Kept from the clipboard's change signal: asking the clipboard itself can mean a round trip
+    // to the display server, too slow for every change of a selection.
+    bool clipboardHasText_ = false;
 };
 
 } // namespace tw

@@ -5,7 +5,6 @@
 #include "window/BusyNotice.h"
 #include "window/DisplayText.h"
 
-#include <QClipboard>
 
 namespace tw {
 namespace {
@@ -198,7 +197,7 @@ void TForm1::updateEditCommands()
         editing = false;
     ui_.EditCopy1->setEnabled(selection);
     ui_.EditCut1->setEnabled(selection);
-    ui_.EditPaste1->setEnabled(editing && !QGuiApplication::clipboard()->text().isEmpty());
+    ui_.EditPaste1->setEnabled(editing && clipboardHasText_);
 }
 
 } // namespace tw
