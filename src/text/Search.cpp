@@ -42,10 +42,8 @@ struct HeldText {
 
 HeldText heldText(const TalkTable& table, std::uint32_t i)
 {
-    const char* bytes = table.text(i).data();
-    if (!bytes)
-        return {"", 0};
-    return {bytes, table.entry(i).textLength()};
+    const std::string_view held = table.textBytes(i);
+    return {held.data() ? held.data() : "", held.size()};
 }
 
 // Whether the text can be seen as exactly `length` bytes: it holds that many, followed by a NUL
