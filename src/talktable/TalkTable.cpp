@@ -12,12 +12,6 @@ TalkTable::TalkTable()
 {
 }
 
-std::string_view TalkTable::textBytes(std::uint32_t i) const
-{
-    const char* data = texts_[i].data();
-    return data ? std::string_view(data, entries_[i].textLength()) : std::string_view();
-}
-
 std::string_view TalkTable::shownText(std::uint32_t i) const
 {
     const std::string_view held = textBytes(i);

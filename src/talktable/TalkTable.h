@@ -38,7 +38,11 @@ public:
     const TalkEntry& entry(std::uint32_t i) const { return entries_[i]; }
     const EntryText& text(std::uint32_t i) const { return texts_[i]; }
     // The TextLength bytes of entry i, as saved and exported.
-    std::string_view textBytes(std::uint32_t i) const;
+    std::string_view textBytes(std::uint32_t i) const
+    {
+        const char* data = texts_[i].data();
+        return data ? std::string_view(data, entries_[i].textLength()) : std::string_view();
+    }
     // Entry i's text up to its first NUL, as the text box and the search see it.
     std::string_view shownText(std::uint32_t i) const;
 
